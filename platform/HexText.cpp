@@ -14,8 +14,8 @@ std::string EncodeWithDigits(const unsigned char* bytes, size_t count, const cha
   return out;
 }
 
-// Letters count from "a" = 10 upwards, so "g" and beyond give values above 15; only the low
-// nibble survives when the pair is combined. Anything that is neither digit nor letter is 0.
+// A letter counts by its place in the alphabet ("a" = 10), so letters past "f" are not hex
+// digits and give a meaningless byte, never an error. Anything else counts as 0.
 unsigned NibbleOf(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'z') return c - 'a' + 10;
@@ -34,7 +34,7 @@ size_t HexDecode(const std::string& text, std::string& out) {
   for (size_t i = 0; i < text.size(); i += 2) {
     const unsigned high = NibbleOf(text[i]);
     const unsigned low = i + 1 < text.size() ? NibbleOf(text[i + 1]) : 0;
-    out += static_cast<char>(((high << 4) | low) & 0xff);
+    out += static_cast<char>((high * 16 + low) & 0xff);
   }
   return out.size();
 }
