@@ -67,7 +67,8 @@ void Serve(const std::shared_ptr<Connection>& connection, bool reportClose) {
     }
     if (sources[index] == kMessage) {
       char buffer[kHalfBytes];
-      Notify(buffer, ReadHalf(view + kServerHalfOffset, buffer));
+      const int length = ReadHalf(view + kServerHalfOffset, buffer);
+      Notify(buffer, length);
       ResetEvent(connection->writeEvent.get());
     } else if (sources[index] == kClose) {
       Notify("close", 0);
