@@ -21,7 +21,8 @@ namespace {
 
 std::FILE* g_log = nullptr;
 std::mutex g_logLock;
-HANDLE g_done = nullptr;  // manual-reset: the awaited close notice or last reply came
+// Manual-reset: the awaited close notice or the last reply came. Lives as long as the process.
+const HANDLE g_done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 std::atomic<int> g_nextReply{1};
 std::atomic<int> g_replyErrors{0};
 int g_stressCount = 0;
@@ -113,7 +114,6 @@ int main(int argc, char** argv) {
   if (argc < 4) return 2;
   g_log = std::fopen(argv[1], "w");
   if (!g_log) return 2;
-  g_done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   const int slot = std::atoi(argv[2]);
   const std::string mode = argv[3];
   if (mode == "stress" && argc > 4) g_stressCount = std::atoi(argv[4]);
@@ -131,7 +131,6 @@ int main(int argc, char** argv) {
   } else if (mapped && mode == "stress") {
     code = Stress();
   }
-  CloseHandle(g_done);
   std::fclose(g_log);
   return code;
 }

@@ -40,6 +40,21 @@ std::string ObjectName(const char* kind, DWORD parent) {
 
 std::string PipeName(DWORD parent) { return "\\\\.\\pipe\\" + ObjectName("Pipe", parent); }
 
+// Owns one handle; INVALID_HANDLE_VALUE (a failed CreateFile or CreateNamedPipe) counts as none.
+class OwnedHandle {
+ public:
+  explicit OwnedHandle(HANDLE handle) : m_handle(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+  ~OwnedHandle() {
+    if (m_handle) CloseHandle(m_handle);
+  }
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  operator HANDLE() const { return m_handle; }
+
+ private:
+  HANDLE m_handle;
+};
+
 double Now() {
   static const double frequency = [] {
     LARGE_INTEGER f;
@@ -71,21 +86,19 @@ int RunVarlinkChild() {
 }
 
 int RunEventsChild(DWORD parent) {
-  HANDLE ping = OpenEventA(EVENT_ALL_ACCESS, FALSE, ObjectName("Ping", parent).c_str());
-  HANDLE pong = OpenEventA(EVENT_ALL_ACCESS, FALSE, ObjectName("Pong", parent).c_str());
-  HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, ObjectName("Stop", parent).c_str());
+  const OwnedHandle ping(OpenEventA(EVENT_ALL_ACCESS, FALSE, ObjectName("Ping", parent).c_str()));
+  const OwnedHandle pong(OpenEventA(EVENT_ALL_ACCESS, FALSE, ObjectName("Pong", parent).c_str()));
+  const OwnedHandle stop(OpenEventA(SYNCHRONIZE, FALSE, ObjectName("Stop", parent).c_str()));
   if (!ping || !pong || !stop) return 1;
   HANDLE waits[] = {ping, stop};
   while (WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0) SetEvent(pong);
-  for (HANDLE h : waits) CloseHandle(h);
-  CloseHandle(pong);
   return 0;
 }
 
 int RunPipeChild(DWORD parent) {
-  HANDLE pipe = CreateFileA(PipeName(parent).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (pipe == INVALID_HANDLE_VALUE) return 1;
+  const OwnedHandle pipe(CreateFileA(PipeName(parent).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                    nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!pipe) return 1;
   DWORD mode = PIPE_READMODE_MESSAGE;
   SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr);
   char buffer[kPipeBuffer];
@@ -93,7 +106,6 @@ int RunPipeChild(DWORD parent) {
   while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
     if (buffer[0] != kSinkMark) WriteFile(pipe, buffer, got, &put, nullptr);
   }
-  CloseHandle(pipe);
   return 0;
 }
 
@@ -207,15 +219,7 @@ class EventsTransport : public Transport {
   static HANDLE MakeEvent(const char* kind) {
     return CreateEventA(nullptr, FALSE, FALSE, ObjectName(kind, GetCurrentProcessId()).c_str());
   }
-  struct Owned {
-    Owned(HANDLE h) : handle(h) {}
-    ~Owned() {
-      if (handle) CloseHandle(handle);
-    }
-    operator HANDLE() const { return handle; }
-    HANDLE handle;
-  };
-  Owned m_ping, m_pong, m_stop;
+  OwnedHandle m_ping, m_pong, m_stop;
   ChildProcess m_child;
 };
 
@@ -226,12 +230,10 @@ class PipeTransport : public Transport {
                                 PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1,
                                 kPipeBuffer, kPipeBuffer, 0, nullptr)),
         m_child("pipe") {
-    if (m_pipe != INVALID_HANDLE_VALUE) ConnectNamedPipe(m_pipe, nullptr);
+    if (m_pipe) ConnectNamedPipe(m_pipe, nullptr);
   }
   ~PipeTransport() override {
-    if (m_pipe == INVALID_HANDLE_VALUE) return;
-    DisconnectNamedPipe(m_pipe);  // the child's read fails and it ends
-    CloseHandle(m_pipe);
+    if (m_pipe) DisconnectNamedPipe(m_pipe);  // the child's read fails and it ends
   }
   const char* name() const override { return "named pipe"; }
   bool RoundTrip() override { return Write(m_echo) && ReadAnswer(); }
@@ -256,7 +258,7 @@ class PipeTransport : public Transport {
 
   const std::string m_echo = Payload('e');
   const std::string m_sink = Payload(kSinkMark);
-  HANDLE m_pipe;
+  OwnedHandle m_pipe;
   ChildProcess m_child;
 };
 
