@@ -2,6 +2,8 @@
 
 #include "SlotLayout.h"
 
+#include <cstring>
+
 namespace varlink {
 
 ChannelSlot MakeChannelSlot(int number) {
@@ -12,6 +14,11 @@ ChannelSlot MakeChannelSlot(int number) {
   if (slot.mapping) slot.view.Map(slot.mapping.get(), 0);
   slot.writeEvent = CreateOrOpenEvent(names.writeEvent);
   slot.readEvent = CreateOrOpenEvent(names.readEvent);
+  // A client of an earlier server may still hold the slot open, with that session's messages
+  // in it; they mean nothing to this server or its clients, so the mailboxes start empty.
+  if (char* view = slot.view.get()) std::memset(view, 0, kSlotBytes);
+  if (slot.writeEvent) ResetEvent(slot.writeEvent.get());
+  if (slot.readEvent) ResetEvent(slot.readEvent.get());
   return slot;
 }
 

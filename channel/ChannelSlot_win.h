@@ -13,7 +13,8 @@ struct ChannelSlot {
   MappedView view;          // the whole area, from offset 0
 };
 
-// Creates the slot's objects, or opens those that already exist under its names.
+// Creates the slot's objects, or opens those that already exist under its names; either way
+// both mailboxes start empty.
 ChannelSlot MakeChannelSlot(int number);
 
 }  // namespace varlink

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -166,6 +167,24 @@ TEST(ChannelServer, SecondCreateReplacesTheSlotsInsteadOfAddingToThem) {
   ASSERT_TRUE(raw.opened());
   EXPECT_FALSE(IsSet(raw.writeEvent()));
   EXPECT_TRUE(HalfHolds(raw.serverHalf(), ""));
+}
+
+TEST(ChannelServer, ANewServerStartsWithEmptyMailboxes) {
+  std::unique_ptr<RawSlot> lingering;  // a client of the old server that keeps the slot open
+  {
+    ServerHarness old(1);
+    lingering = std::make_unique<RawSlot>(0);
+    ASSERT_TRUE(lingering->opened());
+    ASSERT_TRUE(Icp_SendServer(0, "stale order"));
+    std::strcpy(lingering->clientHalf(), "stale answer");
+    SetEvent(lingering->readEvent());
+  }
+  ServerHarness server(1);
+  EXPECT_FALSE(IsSet(lingering->writeEvent()));
+  EXPECT_FALSE(IsSet(lingering->readEvent()));
+  EXPECT_TRUE(HalfHolds(lingering->clientHalf(), ""));
+  EXPECT_TRUE(HalfHolds(lingering->serverHalf(), ""));
+  EXPECT_TRUE(Icp_SendServer(0, "fresh"));
 }
 
 TEST(ChannelServer, AfterReleaseOnlyANewInitStartsTheLoopAgain) {
