@@ -23,14 +23,14 @@ UiRect ClientRect(HWND wnd) {
 
 }  // namespace
 
-LRESULT CaptionHitTest(HWND wnd, const CPaintManager& pm, LPARAM screenPoint, CaptionVariant variant) {
+LRESULT CaptionHitTest(HWND wnd, CPaintManager& pm, LPARAM screenPoint, CaptionVariant variant) {
   const UiPoint pt = ClientPoint(wnd, screenPoint);
   if (!InCaptionBand(ClientRect(wnd), pm.GetCaptionRect(), pt)) return HTCLIENT;
   CControl* control = pm.FindControlAt(pt.x, pt.y);
   return control && !BlocksCaptionDrag(variant, control->GetClass()) ? HTCAPTION : HTCLIENT;
 }
 
-LRESULT FrameHitTest(HWND wnd, const CPaintManager& pm, LPARAM screenPoint, CaptionVariant variant) {
+LRESULT FrameHitTest(HWND wnd, CPaintManager& pm, LPARAM screenPoint, CaptionVariant variant) {
   if (!IsZoomed(wnd)) {
     static const LRESULT kAnswers[] = {HTCLIENT,  HTLEFT,    HTTOP,        HTRIGHT,      HTBOTTOM,
                                        HTTOPLEFT, HTTOPRIGHT, HTBOTTOMLEFT, HTBOTTOMRIGHT};

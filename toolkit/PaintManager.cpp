@@ -61,10 +61,11 @@ void CPaintManager::AttachRoot(std::unique_ptr<CControl> root) {
   }
   m_root = std::move(root);
   if (m_root) m_root->SetManager(this, nullptr);
-  m_initNotified = false;
   if (!m_root) return;
   ApplyWindowSize();
   NeedUpdate();
+  // Receivers learn that the window is built once the message that built it has been handled.
+  SendNotify(m_root.get(), "windowinit", 0, 0, true);
 }
 
 CControl* CPaintManager::FindControl(const std::string& name) const {
@@ -75,7 +76,10 @@ CControl* CPaintManager::FindSubControl(CControl* parent, const std::string& nam
   return parent && !name.empty() ? parent->FindByName(name) : nullptr;
 }
 
-CControl* CPaintManager::FindControlAt(int x, int y) const { return m_root ? m_root->FindAt(x, y) : nullptr; }
+CControl* CPaintManager::FindControlAt(int x, int y) {
+  if (m_layoutPending) UpdateLayout();  // hit tests may come before the first paint
+  return m_root ? m_root->FindAt(x, y) : nullptr;
+}
 
 void CPaintManager::SetShadow(const std::string& descriptor, int size) {
   m_shadowImage = ParseImageDescriptor(descriptor);
@@ -140,7 +144,11 @@ void CPaintManager::SendNotify(CControl* sender, const std::string& type, WPARAM
 
 bool CPaintManager::PostToControl(CControl* control, std::function<void(CControl&)> task) {
   if (!control) return false;
-  if (!m_handOff.Push(control, [control, task]() { task(*control); })) return false;
+  // A control taken out of the window but not yet destroyed has no manager: its work is dropped too.
+  auto run = [this, control, task]() {
+    if (control->GetManager() == this) task(*control);
+  };
+  if (!m_handOff.Push(control, run)) return false;
   Wake();
   return true;
 }
@@ -213,10 +221,6 @@ void CPaintManager::UpdateLayout() {
   m_root->SetPos(client);
   m_inLayout = false;
   if (m_wnd) InvalidateRect(m_wnd, nullptr, FALSE);
-  if (!m_initNotified) {
-    m_initNotified = true;
-    SendNotify(m_root.get(), "windowinit", 0, 0, true);
-  }
 }
 
 void CPaintManager::Invalidate(const UiRect& r) {

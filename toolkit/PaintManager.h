@@ -45,7 +45,7 @@ class CPaintManager {
   // The first control with the name inside `parent` (the parent itself included).
   CControl* FindSubControl(CControl* parent, const std::string& name) const;
   // The innermost visible control at a point in client coordinates.
-  CControl* FindControlAt(int x, int y) const;
+  CControl* FindControlAt(int x, int y);
 
   // Window attributes the layout declares.
   void SetInitSize(UiSize size) { m_initSize = size; }
@@ -181,7 +181,6 @@ class CPaintManager {
 
   bool m_layoutPending = true;
   bool m_inLayout = false;
-  bool m_initNotified = false;
   int m_paintCount = 0;
   CDibSurface m_backBuffer;
 };

@@ -10,7 +10,7 @@ class CWindowWnd {
  public:
   // What ShowModal answers when the window went away without a close message carrying a result
   // (for example when the system destroyed it): the "cancelled or closed" result of the dialogs.
-  static const UINT kClosedResult = 1;
+  static constexpr UINT kClosedResult = 1;
 
   CWindowWnd() = default;
   virtual ~CWindowWnd() = default;
