@@ -31,9 +31,11 @@ done
 convert -delay 10 -loop 0 "${gif[@]}" -strip busy.gif
 rm -f "${gif[@]}"
 
-# Window shadow: soft dark edges around a transparent middle (nine-grid corner 30).
+# Window shadow: soft dark edges around a clear middle, the part the window covers (nine-grid
+# corner 30, drawn 25 pixels around the window).
 convert -size 80x80 xc:none -fill 'rgba(0,0,0,0.35)' -draw 'roundrectangle 25,25 54,54 4,4' -blur 0x8 \
-  -fill none -strip PNG32:shadow.png
+  \( -size 80x80 xc:none -fill black -draw 'rectangle 25,25 54,54' \) -compose DstOut -composite \
+  -strip PNG32:shadow.png
 
 # Menu backgrounds: white with a one-pixel grey frame (nine-grid corner 1).
 for name in infomenubk loginmenubk menubk; do

@@ -24,8 +24,9 @@ ATOM RegisterShadowClass() {
 CWindowShadow::CWindowShadow(HWND host, const ImageDescriptor& image, int size)
     : m_host(host), m_image(image), m_size(size) {
   if (!RegisterShadowClass()) return;
+  // Not owned by the host: owned windows always stay above their owner, and the shadow must not.
   m_wnd = CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kShadowClass, "",
-                          WS_POPUP, 0, 0, 0, 0, host, nullptr, skin::Instance(), nullptr);
+                          WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, skin::Instance(), nullptr);
 }
 
 CWindowShadow::~CWindowShadow() {

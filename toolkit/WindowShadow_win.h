@@ -1,5 +1,4 @@
-// A drawn shadow around a window: a layered, click-through tool window owned by the host, kept
-// just below it and `size` pixels larger on every side, painted from a nine-grid image with
+// A drawn shadow around a window: a layered, click-through tool window kept just below the host and `size` pixels larger on every side, painted from a nine-grid image with
 // per-pixel alpha. It hides while the host is hidden, minimised or maximised.
 #pragma once
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "GifAnim.h"
+#include "Option.h"
 #include "Progress.h"
 #include "SkinWindow.h"
 #include "Skin_win.h"
@@ -48,6 +49,8 @@ class CDemoWindow : public CSkinWindow {
  public:
   void ShowPage(int page) {
     if (auto* tab = dynamic_cast<CTabLayout*>(m_pm.FindControl("tab_demo"))) tab->SelectItem(page);
+    const std::string option = "opt_page" + std::to_string(page);
+    if (auto* opt = dynamic_cast<COption*>(m_pm.FindControl(option))) opt->Selected(true, false);
     if (auto* gif = dynamic_cast<CGifAnim*>(m_pm.FindControl("gif_busy"))) gif->Play();
   }
 
