@@ -24,6 +24,8 @@ class CDibSurface {
   int Width() const { return m_width; }
   int Height() const { return m_height; }
   HDC Dc() const { return m_dc; }
+  // The pixels, row by row from the top, premultiplied 0xAARRGGBB.
+  uint32_t* Bits() const { return m_bits; }
   Gdiplus::Bitmap* Bitmap() const { return m_bitmap.get(); }
   // 0xAARRGGBB (premultiplied); 0 outside the surface.
   uint32_t Pixel(int x, int y) const;

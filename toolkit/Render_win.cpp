@@ -11,28 +11,52 @@ namespace {
 
 COLORREF ToColorRef(uint32_t argb) { return RGB(argb >> 16 & 0xFF, argb >> 8 & 0xFF, argb & 0xFF); }
 
-// Restores a device context's clip region and selected font on scope exit.
-struct SavedDc {
-  HDC dc;
-  int saved;
-  explicit SavedDc(HDC d) : dc(d), saved(SaveDC(d)) {}
-  ~SavedDc() { RestoreDC(dc, saved); }
-};
+// Premultiplies a colour for the surface.
+uint32_t Premultiply(uint32_t argb) {
+  const uint32_t a = argb >> 24;
+  if (a == 255) return argb;
+  auto scale = [a](uint32_t c) { return (c * a + 127) / 255; };
+  return a << 24 | scale(argb >> 16 & 0xFF) << 16 | scale(argb >> 8 & 0xFF) << 8 | scale(argb & 0xFF);
+}
 
 }  // namespace
 
 CRenderContext::CRenderContext(CDibSurface& surface, const UiRect& clip)
-    : m_dc(surface.Dc()), m_clip(clip), m_graphics(surface.Bitmap()) {
+    : m_surface(surface), m_dc(surface.Dc()), m_clip(clip), m_savedDc(SaveDC(m_dc)), m_graphics(surface.Bitmap()) {
+  // Kept to the paint area, the clip bounded by the surface so that direct writes stay inside it.
+  m_clip = {std::max(clip.left, 0), std::max(clip.top, 0), std::min(clip.right, surface.Width()),
+            std::min(clip.bottom, surface.Height())};
+  IntersectClipRect(m_dc, m_clip.left, m_clip.top, m_clip.right, m_clip.bottom);
+  SetBkMode(m_dc, TRANSPARENT);
   m_graphics.SetClip(Gdiplus::Rect(clip.left, clip.top, clip.Width(), clip.Height()));
   // Whole-pixel sampling keeps stretched nine-grid edges from blending with their neighbours.
   m_graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
   m_graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
 }
 
+CRenderContext::~CRenderContext() { RestoreDC(m_dc, m_savedDc); }
+
+// Fills are written straight into the surface's pixels: the commonest drawing operation is far
+// cheaper this way than through GDI+, and it keeps the alpha channel exact.
 void CRenderContext::FillColor(const UiRect& r, uint32_t argb) {
-  if (r.IsEmpty() || (argb >> 24) == 0 || !r.Intersects(m_clip)) return;
-  Gdiplus::SolidBrush brush{Gdiplus::Color(argb)};
-  m_graphics.FillRectangle(&brush, r.left, r.top, r.Width(), r.Height());
+  if (r.IsEmpty() || (argb >> 24) == 0 || !r.Intersects(m_clip) || !m_surface.Bits()) return;
+  const int left = std::max(r.left, m_clip.left), right = std::min(r.right, m_clip.right);
+  const int top = std::max(r.top, m_clip.top), bottom = std::min(r.bottom, m_clip.bottom);
+  const uint32_t src = Premultiply(argb);
+  const uint32_t keep = 255 - (src >> 24);
+  GdiFlush();
+  for (int y = top; y < bottom; ++y) {
+    uint32_t* row = m_surface.Bits() + static_cast<size_t>(y) * m_surface.Width();
+    if (keep == 0) {
+      std::fill(row + left, row + right, src);
+      continue;
+    }
+    for (int x = left; x < right; ++x) {
+      const uint32_t d = row[x];
+      auto mix = [&](int shift) { return ((src >> shift & 0xFF) + ((d >> shift & 0xFF) * keep + 127) / 255) << shift; };
+      row[x] = mix(24) | mix(16) | mix(8) | mix(0);
+    }
+  }
 }
 
 void CRenderContext::DrawBorder(const UiRect& r, const UiRect& w, uint32_t argb) {
@@ -83,11 +107,15 @@ void CRenderContext::DrawSlices(Gdiplus::Bitmap* bitmap, const UiRect& source, c
 void CRenderContext::DrawText(const UiRect& r, const std::string& ansi, uint32_t argb, HFONT font, UINT format) {
   if (ansi.empty() || r.IsEmpty() || !r.Intersects(m_clip)) return;
   const std::wstring wide = AnsiToWideText(ansi);
-  SavedDc saved(m_dc);
-  IntersectClipRect(m_dc, m_clip.left, m_clip.top, m_clip.right, m_clip.bottom);
-  if (font) SelectObject(m_dc, font);
-  SetBkMode(m_dc, TRANSPARENT);
-  SetTextColor(m_dc, ToColorRef(argb));
+  if (font && font != m_font) {
+    SelectObject(m_dc, font);
+    m_font = font;
+  }
+  const COLORREF color = ToColorRef(argb);
+  if (color != m_textColor) {
+    SetTextColor(m_dc, color);
+    m_textColor = color;
+  }
   RECT rc{r.left, r.top, r.right, r.bottom};
   ::DrawTextW(m_dc, wide.c_str(), static_cast<int>(wide.size()), &rc, format | DT_NOPREFIX);
 }

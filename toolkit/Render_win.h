@@ -21,6 +21,7 @@ class CRenderContext {
  public:
   // Draws on a surface; everything drawn is clipped to `clip`.
   CRenderContext(CDibSurface& surface, const UiRect& clip);
+  ~CRenderContext();
   CRenderContext(const CRenderContext&) = delete;
   CRenderContext& operator=(const CRenderContext&) = delete;
 
@@ -40,7 +41,11 @@ class CRenderContext {
  private:
   void DrawSlices(Gdiplus::Bitmap* bitmap, const UiRect& source, const UiRect& corner, const UiRect& target, int alpha);
 
+  CDibSurface& m_surface;
   HDC m_dc;
   UiRect m_clip;
+  int m_savedDc;
+  HFONT m_font = nullptr;
+  COLORREF m_textColor = CLR_INVALID;
   Gdiplus::Graphics m_graphics;
 };

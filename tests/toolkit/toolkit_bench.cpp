@@ -17,13 +17,13 @@
 
 namespace {
 
-const int kRows = 100;  // 100 rows of 20 controls each
+const int kRows = 100;  // 100 rows of 20 controls each, and their row containers
 
 std::string BigLayout() {
   std::string xml = u8R"(<Window size="1024,720"><VerticalLayout bkcolor="#FFFFFFFF">)";
   for (int r = 0; r < kRows; ++r) {
     xml += u8R"(<HorizontalLayout height="7" childpadding="1">)";
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < 5; ++c) {
       xml += u8R"(<Label text="文件名称.pdf" textcolor="#FF333333" endellipsis="true"/>)";
       xml += u8R"(<Button text="打开" bkcolor="#FF24CF6B" textcolor="#FFFFFFFF" width="30"/>)";
       xml += u8R"(<Option group="g)" + std::to_string(r) + u8R"(" width="10" bkcolor="#FFF2F2F2"/>)";
