@@ -13,13 +13,15 @@ void COption::SetGroup(const std::string& group) {
   }
 }
 
+COption::~COption() {
+  if (m_manager && !m_group.empty()) m_manager->RemoveOptionFromGroup(m_group, this);
+}
+
 void COption::SetManager(CPaintManager* manager, CControl* parent) {
-  if (manager == m_manager) {
-    CButton::SetManager(manager, parent);
-    return;
-  }
-  CButton::SetManager(manager, parent);  // leaving a window drops the option from its groups
-  if (m_manager && !m_group.empty()) {
+  const bool moving = manager != m_manager;
+  if (moving && m_manager && !m_group.empty()) m_manager->RemoveOptionFromGroup(m_group, this);
+  CButton::SetManager(manager, parent);
+  if (moving && m_manager && !m_group.empty()) {
     m_manager->AddOptionToGroup(m_group, this);
     // Options marked selected in a layout: the last one of a group in tree order wins.
     if (m_selected) ClearGroupSiblings();

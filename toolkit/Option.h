@@ -9,6 +9,7 @@
 
 class COption : public CButton {
  public:
+  ~COption() override;
   const char* GetClass() const override { return "Option"; }
 
   bool IsSelected() const { return m_selected; }

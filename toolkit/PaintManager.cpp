@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "Control.h"
-#include "Option.h"
 #include "Render_win.h"
 #include "TabLayout.h"
 #include "TextCodec_win.h"
@@ -279,10 +278,6 @@ void CPaintManager::ForgetControl(CControl* control) {
     } else {
       ++it;
     }
-  }
-  if (!m_groups.empty()) {
-    auto* option = dynamic_cast<COption*>(control);
-    if (option && !option->GetGroup().empty()) RemoveOptionFromGroup(option->GetGroup(), option);
   }
 }
 

@@ -215,3 +215,83 @@ TEST(HandOff, WorkForARemovedControlIsDropped) {
   PumpFor(50);
   EXPECT_EQ(ran, 1);
 }
+
+TEST(SkinWindow, LayoutWindowAttributesReachTheWindow) {
+  UseSkin({{"attrs.xml", R"(<Window size="200,100" mininfo="150,90" roundcorner="12,12"><Control/></Window>)"}});
+  CTestWindow wnd("attrs.xml");
+  ASSERT_TRUE(wnd.Open());
+  MINMAXINFO info = {};
+  SendMessageA(wnd.GetHWND(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 150);
+  EXPECT_EQ(info.ptMinTrackSize.y, 90);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(wnd.GetHWND(), region), ERROR);
+  EXPECT_FALSE(PtInRegion(region, 0, 0));  // the corner is cut away
+  EXPECT_TRUE(PtInRegion(region, 100, 50));
+  EXPECT_TRUE(PtInRegion(region, 199, 50));
+  DeleteObject(region);
+}
+
+TEST(SkinWindow, MessageFiltersSeeQueuedMessagesFirst) {
+  UseSkin({{"plain.xml", R"(<Window size="100,60"/>)"}});
+  CTestWindow wnd("plain.xml");
+  ASSERT_TRUE(wnd.Open());
+  wnd.keepOpenOnClose = true;
+  struct SwallowNine : IMessageFilterUI {
+    int seen = 0;
+    LRESULT MessageFilter(UINT msg, WPARAM wParam, LPARAM, bool& handled) override {
+      if (msg == WM_CLOSE) ++seen;
+      handled = msg == WM_CLOSE && wParam == 9;
+      return 0;
+    }
+  } filter;
+  wnd.GetPaintManager().AddMessageFilter(&filter);
+  PostMessageA(wnd.GetHWND(), WM_CLOSE, 9, 0);
+  PostMessageA(wnd.GetHWND(), WM_CLOSE, 3, 0);
+  PumpUntil([&] { return !wnd.closeRequests.empty(); });
+  EXPECT_EQ(filter.seen, 2);
+  EXPECT_EQ(wnd.closeRequests, std::vector<WPARAM>{3});
+  wnd.GetPaintManager().RemoveMessageFilter(&filter);
+}
+
+TEST(WindowWnd, CentresOverTheOwnerOrOnTheWorkAreaAndStaysInside) {
+  UseSkin({{"box.xml", R"(<Window size="120,80"/>)"}});
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  CTestWindow owner("box.xml");
+  ASSERT_TRUE(owner.Open());
+  struct Case {
+    const char* what;
+    RECT ownerRect;  // left, top, width, height of the owner
+    SIZE dialog;
+    POINT want;
+  };
+  const Case cases[] = {
+      {"over the owner", {200, 150, 400, 300}, {120, 80}, {340, 260}},
+      {"owner at the right edge: kept inside", {work.right - 100, 100, 400, 300}, {120, 80}, {work.right - 120, 210}},
+      {"larger than the work area: its top-left corner", {200, 150, 400, 300},
+       {work.right - work.left + 50, work.bottom - work.top + 50}, {work.left, work.top}},
+  };
+  for (const Case& c : cases) {
+    SetWindowPos(owner.GetHWND(), nullptr, c.ownerRect.left, c.ownerRect.top, c.ownerRect.right, c.ownerRect.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    CTestWindow dialog("box.xml");
+    ASSERT_TRUE(dialog.Open(owner.GetHWND()));
+    SetWindowPos(dialog.GetHWND(), nullptr, 0, 0, c.dialog.cx, c.dialog.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    dialog.CenterWindow();
+    RECT r;
+    GetWindowRect(dialog.GetHWND(), &r);
+    EXPECT_EQ(r.left, c.want.x) << c.what;
+    EXPECT_EQ(r.top, c.want.y) << c.what;
+  }
+  // A minimised owner: the dialog goes to the middle of the work area.
+  ShowWindow(owner.GetHWND(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(owner.GetHWND()));
+  CTestWindow dialog("box.xml");
+  ASSERT_TRUE(dialog.Open(owner.GetHWND()));
+  dialog.CenterWindow();
+  RECT r;
+  GetWindowRect(dialog.GetHWND(), &r);
+  EXPECT_EQ(r.left, work.left + (work.right - work.left - 120) / 2);
+  EXPECT_EQ(r.top, work.top + (work.bottom - work.top - 80) / 2);
+}
