@@ -15,7 +15,8 @@ class CContainer : public CControl {
 
   // Adds a child at the end or at an index (clamped to the valid range); false for null.
   bool Add(std::unique_ptr<CControl> child);
-  bool AddAt(std::unique_ptr<CControl> child, int index);
+  // Virtual so that containers with parts of their own (a list's header) can take them aside.
+  virtual bool AddAt(std::unique_ptr<CControl> child, int index);
   // Takes a child out of the window at once; the object itself is destroyed after the current
   // message has been handled, so a handler may still read the removed child. False when the
   // control is not a child of this container.

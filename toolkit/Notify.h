@@ -14,6 +14,7 @@ struct UiNotification {
   CControl* sender = nullptr;
   WPARAM wParam = 0;
   LPARAM lParam = 0;
+  bool handled = false;  // for events that travel up the parents (the wheel)
 };
 
 class INotifyUI {
@@ -42,6 +43,9 @@ enum class UiEvent {
   SetFocus,
   KillFocus,
   Timer,  // wParam: the control's own timer id
+  // The mouse wheel over the control: wParam holds the signed wheel delta. It goes to the
+  // innermost control under the mouse and on up its parents until one sets `handled`.
+  ScrollWheel,
 };
 
 struct ControlEvent {
@@ -50,4 +54,5 @@ struct ControlEvent {
   int y = 0;
   WPARAM wParam = 0;
   LPARAM lParam = 0;
+  bool handled = false;  // for events that travel up the parents (the wheel)
 };

@@ -10,7 +10,7 @@ class CTabLayout : public CContainer {
 
   int GetCurSel() const { return m_selected; }
   // False for an index outside the pages; selecting the shown page again changes nothing.
-  bool SelectItem(int index, bool notify = true);
+  virtual bool SelectItem(int index, bool notify = true);
 
   CControl* FindAt(int x, int y) override;
   bool SetAttribute(const std::string& name, const std::string& value) override;
