@@ -14,7 +14,6 @@ struct UiNotification {
   CControl* sender = nullptr;
   WPARAM wParam = 0;
   LPARAM lParam = 0;
-  bool handled = false;  // for events that travel up the parents (the wheel)
 };
 
 class INotifyUI {
