@@ -38,6 +38,20 @@ CRenderContext::~CRenderContext() { RestoreDC(m_dc, m_savedDc); }
 
 // Fills are written straight into the surface's pixels: the commonest drawing operation is far
 // cheaper this way than through GDI+, and it keeps the alpha channel exact.
+UiRect CRenderContext::NarrowClip(const UiRect& r) {
+  const UiRect saved = m_clip;
+  UiRect clip{std::max(r.left, m_clip.left), std::max(r.top, m_clip.top), std::min(r.right, m_clip.right),
+              std::min(r.bottom, m_clip.bottom)};
+  if (clip.IsEmpty()) clip = {};
+  RestoreClip(clip);
+  return saved;
+}
+
+void CRenderContext::RestoreClip(const UiRect& saved) {
+  m_clip = saved;
+  m_graphics.SetClip(Gdiplus::Rect(saved.left, saved.top, saved.Width(), saved.Height()));
+}
+
 void CRenderContext::FillColor(const UiRect& r, uint32_t argb) {
   if (r.IsEmpty() || (argb >> 24) == 0 || !r.Intersects(m_clip) || !m_surface.Bits()) return;
   const int left = std::max(r.left, m_clip.left), right = std::min(r.right, m_clip.right);

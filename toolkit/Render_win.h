@@ -27,6 +27,10 @@ class CRenderContext {
 
   HDC Dc() const { return m_dc; }
   const UiRect& Clip() const { return m_clip; }
+  // Narrows the clip to its overlap with `r` (a scrolled or sliding area); answers the clip it
+  // replaced, for RestoreClip. CClipScope does both.
+  UiRect NarrowClip(const UiRect& r);
+  void RestoreClip(const UiRect& saved);
 
   void FillColor(const UiRect& r, uint32_t argb);
   // Borders of the given widths (left, top, right, bottom) along the inside of `r`.
@@ -48,4 +52,16 @@ class CRenderContext {
   HFONT m_font = nullptr;
   COLORREF m_textColor = CLR_INVALID;
   Gdiplus::Graphics m_graphics;
+};
+
+class CClipScope {
+ public:
+  CClipScope(CRenderContext& rc, const UiRect& r) : m_rc(rc), m_saved(rc.NarrowClip(r)) {}
+  ~CClipScope() { m_rc.RestoreClip(m_saved); }
+  CClipScope(const CClipScope&) = delete;
+  CClipScope& operator=(const CClipScope&) = delete;
+
+ private:
+  CRenderContext& m_rc;
+  UiRect m_saved;
 };
