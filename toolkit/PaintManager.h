@@ -124,6 +124,7 @@ class CPaintManager {
   static UINT WorkMessage();
 
   bool HandleMouse(UINT msg, LPARAM lParam);
+  void FillMinMaxInfo(MINMAXINFO& info) const;
   void SendEvent(CControl* control, UiEvent type, int x = 0, int y = 0, WPARAM wParam = 0);
   void SetHot(CControl* control, int x, int y);
   void MoveFocus(bool forward);

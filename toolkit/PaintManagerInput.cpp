@@ -96,19 +96,9 @@ bool CPaintManager::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
       // Not answered here: the default handling turns position changes into WM_SIZE and WM_MOVE.
       UpdateShadow();
       return false;
-    case WM_GETMINMAXINFO: {
-      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      if (m_minInfo.cx > 0) info->ptMinTrackSize.x = m_minInfo.cx;
-      if (m_minInfo.cy > 0) info->ptMinTrackSize.y = m_minInfo.cy;
-      // A frameless window maximises to the work area of its monitor, not over the taskbar.
-      MONITORINFO mi = {};
-  mi.cbSize = sizeof mi;
-      if (GetMonitorInfoA(MonitorFromWindow(m_wnd, MONITOR_DEFAULTTONEAREST), &mi)) {
-        info->ptMaxPosition = {mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top};
-        info->ptMaxSize = {mi.rcWork.right - mi.rcWork.left, mi.rcWork.bottom - mi.rcWork.top};
-      }
+    case WM_GETMINMAXINFO:
+      FillMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return true;
-    }
     case WM_TIMER: {
       auto it = std::find_if(m_timers.begin(), m_timers.end(), [&](const TimerEntry& t) { return t.native == wParam; });
       if (it == m_timers.end()) return false;
@@ -132,6 +122,18 @@ bool CPaintManager::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
       return false;
     default:
       return HandleMouse(msg, lParam);
+  }
+}
+
+void CPaintManager::FillMinMaxInfo(MINMAXINFO& info) const {
+  if (m_minInfo.cx > 0) info.ptMinTrackSize.x = m_minInfo.cx;
+  if (m_minInfo.cy > 0) info.ptMinTrackSize.y = m_minInfo.cy;
+  // A frameless window maximises to the work area of its monitor, not over the taskbar.
+  MONITORINFO mi = {};
+  mi.cbSize = sizeof mi;
+  if (GetMonitorInfoA(MonitorFromWindow(m_wnd, MONITOR_DEFAULTTONEAREST), &mi)) {
+    info.ptMaxPosition = {mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top};
+    info.ptMaxSize = {mi.rcWork.right - mi.rcWork.left, mi.rcWork.bottom - mi.rcWork.top};
   }
 }
 

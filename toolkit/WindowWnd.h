@@ -24,8 +24,9 @@ class CWindowWnd {
               int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT, int cy = CW_USEDEFAULT, HMENU menu = nullptr);
   void ShowWindow(bool show = true, bool takeFocus = true);
   // Shows the window and runs a message loop until it no longer exists, with its owner disabled
-  // meanwhile. The answer is the wParam of the close message that ended it. A quit message ends
-  // the loop early and is posted again. The object may be deleted by the time this returns.
+  // meanwhile. The answer is the wParam of the close message posted to it (see Close), or
+  // kClosedResult when it went away without one. A quit message ends the loop early and is posted
+  // again. The object may be deleted by the time this returns.
   UINT ShowModal();
   // Posts the close message with a result (only while the window exists).
   void Close(UINT result = IDOK);
