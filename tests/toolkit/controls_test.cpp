@@ -107,6 +107,17 @@ TEST_F(ControlsTest, ButtonsClickOnlyWhenReleasedOverThemAndEnabled) {
   EXPECT_EQ(wnd.log.size(), 2u);
 }
 
+TEST_F(ControlsTest, TabKeyWalksTheShownEnabledControls) {
+  std::vector<std::string> order;
+  for (int i = 0; i < 7; ++i) {
+    SendMessageA(wnd.GetHWND(), WM_KEYDOWN, VK_TAB, 0);
+    CControl* focus = wnd.GetPaintManager().GetFocus();
+    order.push_back(focus ? focus->GetName() : "-");
+  }
+  // Disabled controls and the pages the tab layout does not show are passed over; it wraps round.
+  EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "c", "chk", "btn", "p0", "a"}));
+}
+
 TEST_F(ControlsTest, TabSelectsPagesWithOrWithoutNotificationAndOnlyTheShownPageIsHit) {
   auto* tab = static_cast<CTabLayout*>(wnd.Find("tab"));
   CPaintManager& pm = wnd.GetPaintManager();
