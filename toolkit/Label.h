@@ -15,6 +15,7 @@ class CLabel : public CControl {
   void SetEndEllipsis(bool on);
   void SetWordWrap(bool on);
   void SetTextPadding(const UiRect& padding);
+  const UiRect& GetTextPadding() const { return m_textPadding; }
   // The DrawText flags the label paints with.
   UINT TextFormat() const;
   bool SetAttribute(const std::string& name, const std::string& value) override;
