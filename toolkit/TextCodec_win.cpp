@@ -15,8 +15,9 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
 
 }  // namespace
 
-std::string Utf8ToAnsiText(const std::string& utf8) {
-  const std::wstring wide = ToWide(CP_UTF8, utf8);
+std::string Utf8ToAnsiText(const std::string& utf8) { return WideToAnsiText(ToWide(CP_UTF8, utf8)); }
+
+std::string WideToAnsiText(const std::wstring& wide) {
   if (wide.empty()) return {};
   const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   if (n <= 0) return {};
