@@ -5,18 +5,26 @@
 #include <cstring>
 #include <vector>
 
+#include "AnimationTabLayout.h"
 #include "AttributeText.h"
 #include "Button.h"
+#include "Combo.h"
 #include "Container.h"
+#include "Edit.h"
 #include "GifAnim.h"
 #include "Label.h"
 #include "Layouts.h"
+#include "List.h"
+#include "ListElements.h"
+#include "ListHeader.h"
 #include "Option.h"
 #include "PaintManager.h"
 #include "Progress.h"
+#include "RichEdit.h"
 #include "Skin_win.h"
 #include "TabLayout.h"
 #include "TextCodec_win.h"
+#include "WebBrowser.h"
 
 namespace {
 
@@ -103,6 +111,16 @@ std::unique_ptr<CControl> CreateBuiltinControl(const std::string& name) {
   if (name == "Option") return std::make_unique<COption>();
   if (name == "Progress") return std::make_unique<CProgress>();
   if (name == "GifAnim") return std::make_unique<CGifAnim>();
+  if (name == "AnimationTabLayout") return std::make_unique<CAnimationTabLayout>();
+  if (name == "Edit") return std::make_unique<CEdit>();
+  if (name == "RichEdit") return std::make_unique<CRichEdit>();
+  if (name == "Combo") return std::make_unique<CCombo>();
+  if (name == "List") return std::make_unique<CList>();
+  if (name == "ListHeader") return std::make_unique<CListHeader>();
+  if (name == "ListHeaderItem") return std::make_unique<CListHeaderItem>();
+  if (name == "ListLabelElement") return std::make_unique<CListLabelElement>();
+  if (name == "ListContainerElement") return std::make_unique<CListContainerElement>();
+  if (name == "WebBrowser") return std::make_unique<CWebBrowser>();
   return nullptr;
 }
 

@@ -17,6 +17,18 @@ namespace {
 // The managers of this thread, for finding the one a queued message belongs to.
 thread_local std::vector<CPaintManager*> t_managers;
 
+// The wheel goes to the control under the mouse and on up its parents until one scrolls.
+bool RouteWheel(CPaintManager& pm, WPARAM wParam, LPARAM lParam) {
+  POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};  // screen coordinates
+  ScreenToClient(pm.GetPaintWindow(), &pt);
+  ControlEvent event{UiEvent::ScrollWheel, pt.x, pt.y,
+                     static_cast<WPARAM>(static_cast<intptr_t>(GET_WHEEL_DELTA_WPARAM(wParam))), 0};
+  for (CControl* c = pm.FindControlAt(pt.x, pt.y); c && !event.handled; c = c->GetParent()) {
+    if (c->IsEnabled()) c->DoEvent(event);
+  }
+  return event.handled;
+}
+
 }  // namespace
 
 void CPaintManager::RegisterManager(CPaintManager* manager) {
@@ -113,6 +125,8 @@ bool CPaintManager::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
       if (!m_focus) return false;
       SendEvent(m_focus, UiEvent::KeyDown, 0, 0, wParam);
       return true;
+    case WM_MOUSEWHEEL:
+      return RouteWheel(*this, wParam, lParam);
     case WM_KILLFOCUS:
       HideToolTip();
       return false;
