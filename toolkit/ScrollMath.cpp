@@ -23,6 +23,7 @@ int ScrollPosForThumb(const UiRect& track, int thumbHeight, int thumbTop, int co
   const int maxPos = MaxScroll(content, view);
   if (travel <= 0 || maxPos == 0) return 0;
   const int offset = std::clamp(thumbTop - track.top, 0, travel);
-  // Rounded to the nearest pixel so that a thumb put back where it was gives the same position.
-  return static_cast<int>((static_cast<long long>(offset) * maxPos + travel / 2) / travel);
+  // Rounded up: the thumb drawn for the answer then sits exactly at `thumbTop` whenever there
+  // are at least as many positions as pixels to travel.
+  return static_cast<int>((static_cast<long long>(offset) * maxPos + travel - 1) / travel);
 }
