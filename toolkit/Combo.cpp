@@ -99,9 +99,7 @@ void CCombo::ShowDropDown() {
     m_drop.reset();
     return;
   }
-  CPaintManager& pm = m_drop->GetPaintManager();
-  pm.UpdateLayout();
-  if (auto* list = dynamic_cast<CList*>(pm.GetRoot())) {
+  if (auto* list = dynamic_cast<CList*>(m_drop->GetPaintManager().GetRoot())) {
     list->SelectItem(GetCurSel(), false);
     list->EnsureVisible(GetCurSel());
   }

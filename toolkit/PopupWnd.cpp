@@ -35,6 +35,7 @@ bool CPopupWnd::Open(HWND owner, std::unique_ptr<CControl> root, const UiRect& r
                                       WorkAreaAt({now.left, now.top, now.right, now.bottom}), how.clampX, how.clampY);
   SetWindowPos(m_hWnd, HWND_TOPMOST, placed.left, placed.top, placed.Width(), placed.Height(),
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  m_pm.UpdateLayout();  // controls have their places before anyone looks at them
   if (how.activate) {
     SetForegroundWindow(m_hWnd);
     SetFocus(m_hWnd);
