@@ -202,6 +202,9 @@ std::vector<COption*> CPaintManager::GetOptionGroup(const std::string& group) co
 }
 
 void CPaintManager::NeedUpdate() {
+  // While a layout is pending the whole window is already invalid: filling a list row by row
+  // asks again for every row, and each asking of the system costs more than the row itself.
+  if (m_layoutPending && m_wnd) return;
   m_layoutPending = true;
   if (m_wnd && !m_inLayout) InvalidateRect(m_wnd, nullptr, FALSE);
 }
