@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "GifAnim.h"
+#include "LayoutBuilder.h"
+#include "List.h"
 #include "Option.h"
 #include "Progress.h"
 #include "SkinWindow.h"
@@ -29,9 +31,11 @@ class CDemoWindow : public CSkinWindow {
       else if (name == "restorebtn") SendMessage(WM_SYSCOMMAND, SC_RESTORE);
       else if (name == "btn_ok") Advance(10);
       else if (name == "btn_cancel") Advance(-10);
+      else if (name == "btn_movefile") RemoveRow(msg.sender);
     } else if (msg.type == "selectchanged") {
       if (name == "opt_page0") ShowPage(0);
       else if (name == "opt_page1") ShowPage(1);
+      else if (name == "opt_page2") ShowPage(2);
     }
   }
 
@@ -40,6 +44,8 @@ class CDemoWindow : public CSkinWindow {
     handled = false;
     return 0;
   }
+
+  void InitWindow() override { FillList(); }
 
   void OnFinalMessage(HWND wnd) override {
     CSkinWindow::OnFinalMessage(wnd);
@@ -55,6 +61,28 @@ class CDemoWindow : public CSkinWindow {
   }
 
  private:
+  // Rows from their own layout, as the work lists have them.
+  void FillList() {
+    auto* list = dynamic_cast<CList*>(m_pm.FindControl("list_demo"));
+    if (!list) return;
+    for (int i = 1; i <= 200; ++i) {
+      std::unique_ptr<CControl> row = BuildLayout("demo_listitem.xml", &m_pm);
+      if (!row) return;
+      m_pm.FindSubControl(row.get(), "id")->SetText(std::to_string(i));
+      m_pm.FindSubControl(row.get(), "filename")->SetText("第" + std::to_string(i) + "季度报告.pdf");
+      auto* progress = dynamic_cast<CProgress*>(m_pm.FindSubControl(row.get(), "progress"));
+      progress->SetValue(i * 7 % 101);
+      progress->SetText(std::to_string(progress->GetValue()) + "%");
+      list->Add(std::move(row));
+    }
+  }
+
+  // The row of a row's button is the button's grandparent: button, cell, row.
+  void RemoveRow(CControl* button) {
+    auto* list = dynamic_cast<CList*>(m_pm.FindControl("list_demo"));
+    if (list && button->GetParent()) list->Remove(button->GetParent()->GetParent());
+  }
+
   void Advance(int step) {
     auto* bar = dynamic_cast<CProgress*>(m_pm.FindControl("progress"));
     if (!bar) return;
