@@ -7,6 +7,8 @@ template <class T>
 class CComRef {
  public:
   CComRef() = default;
+  // Takes over a reference the caller holds.
+  explicit CComRef(T* adopted) : m_p(adopted) {}
   ~CComRef() { Reset(); }
   CComRef(CComRef&& other) noexcept : m_p(other.m_p) { other.m_p = nullptr; }
   CComRef& operator=(CComRef&& other) noexcept {

@@ -27,7 +27,6 @@ class CListElement : public Base, public IListElement {
  public:
   bool IsSelected() const override { return m_selected; }
   void SetSelected(bool selected) override;
-  bool IsHot() const { return m_hot; }
   // The list this element is a row of; null for an element elsewhere.
   CList* GetOwnerList() const;
 

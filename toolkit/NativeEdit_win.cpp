@@ -114,8 +114,6 @@ void CNativeEdit::Hide() {
   if (m_host) ShowWindow(m_host, SW_HIDE);
 }
 
-bool CNativeEdit::IsShown() const { return m_host && IsWindowVisible(m_host); }
-
 LRESULT CALLBACK CNativeEdit::HostProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     SetWindowLongPtrA(wnd, GWLP_USERDATA,

@@ -47,7 +47,6 @@ class CNativeEdit {
   void Place(const UiRect& r);
   void Show();
   void Hide();
-  bool IsShown() const;
 
   // The user changed the text.
   std::function<void()> onChange;

@@ -85,16 +85,16 @@ bool CWebBrowserHost::Create(HWND parent) {
   HRESULT hr = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                 m_object.ReceiveVoid());
   if (FAILED(hr)) return Fail(hr);
-  m_site = CBrowserSite::Create(this);
-  if (FAILED(hr = m_object->SetClientSite(m_site))) return Fail(hr);
+  m_site = CComRef<CBrowserSite>(CBrowserSite::Create(this));
+  if (FAILED(hr = m_object->SetClientSite(m_site.Get()))) return Fail(hr);
   if (FAILED(hr = m_object->QueryInterface(IID_IWebBrowser2, m_browser.ReceiveVoid()))) return Fail(hr);
   if (FAILED(hr = m_object->QueryInterface(IID_IUnknown, m_identity.ReceiveVoid()))) return Fail(hr);
   RECT r{0, 0, 0, 0};
-  if (FAILED(hr = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, m_site, 0, m_wnd, &r))) return Fail(hr);
+  if (FAILED(hr = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, m_site.Get(), 0, m_wnd, &r))) return Fail(hr);
   CComRef<IConnectionPointContainer> points;
   if (SUCCEEDED(m_browser->QueryInterface(IID_IConnectionPointContainer, points.ReceiveVoid()))) {
     if (SUCCEEDED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, m_events2.Receive()))) {
-      if (FAILED(m_events2->Advise(static_cast<IDispatch*>(m_site), &m_cookie))) m_events2.Reset();
+      if (FAILED(m_events2->Advise(static_cast<IDispatch*>(m_site.Get()), &m_cookie))) m_events2.Reset();
     }
   }
   // Script errors of other people's pages are not the user's business.
@@ -116,11 +116,8 @@ void CWebBrowserHost::Teardown() {
   m_browser.Reset();
   m_identity.Reset();
   m_object.Reset();
-  if (m_site) {
-    m_site->Detach();
-    m_site->Release();
-    m_site = nullptr;
-  }
+  if (m_site) m_site->Detach();  // calls the engine still makes go nowhere
+  m_site.Reset();
   if (m_wnd && IsWindow(m_wnd)) DestroyWindow(m_wnd);
   m_wnd = nullptr;
 }

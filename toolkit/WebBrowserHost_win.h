@@ -78,7 +78,7 @@ class CWebBrowserHost : private IBrowserSiteOwner {
   Events m_events;
   HRESULT m_result = S_OK;
   HWND m_wnd = nullptr;
-  CBrowserSite* m_site = nullptr;
+  CComRef<CBrowserSite> m_site;
   CComRef<IOleObject> m_object;
   CComRef<IWebBrowser2> m_browser;
   CComRef<IUnknown> m_identity;
