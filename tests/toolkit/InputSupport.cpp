@@ -1,6 +1,7 @@
 #include "InputSupport.h"
 
 #include <cctype>
+#include <cstring>
 #include <vector>
 
 #include "ToolkitTestSupport.h"
@@ -30,19 +31,35 @@ bool BringToFront(HWND wnd) {
   return PumpUntil([wnd] { return GetForegroundWindow() == wnd; }, 3000);
 }
 
-void PressKey(WORD vk, bool shift) {
+void PressKey(WORD vk, WORD modifier) {
   std::vector<INPUT> in;
-  if (shift) in.push_back(Key(VK_SHIFT, 0, 0));
+  if (modifier) in.push_back(Key(modifier, 0, 0));
   in.push_back(Key(vk, 0, 0));
   in.push_back(Key(vk, 0, KEYEVENTF_KEYUP));
-  if (shift) in.push_back(Key(VK_SHIFT, 0, KEYEVENTF_KEYUP));
+  if (modifier) in.push_back(Key(modifier, 0, KEYEVENTF_KEYUP));
   Send(in);
+}
+
+bool SetClipboardText(const std::string& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  bool ok = false;
+  if (void* bytes = memory ? GlobalLock(memory) : nullptr) {
+    memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    ok = SetClipboardData(CF_TEXT, memory) != nullptr;  // the clipboard owns it from here
+  }
+  if (!ok && memory) GlobalFree(memory);
+  CloseClipboard();
+  return ok;
 }
 
 void TypeKeys(const std::string& text) {
   for (char c : text) {
     if (c == '-') PressKey(VK_OEM_MINUS);
-    else PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))), std::isupper(static_cast<unsigned char>(c)) != 0);
+    else PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))),
+                  std::isupper(static_cast<unsigned char>(c)) ? VK_SHIFT : 0);
   }
 }
 

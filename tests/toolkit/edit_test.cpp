@@ -73,7 +73,7 @@ TEST_F(EditTest, TypedKeysFollowTheDigitLengthAndPasswordRules) {
   EXPECT_EQ(GetFocus(), wnd.GetHWND());
 }
 
-TEST_F(EditTest, ChineseTextArrivesWholeAndCountsAsCharacters) {
+TEST_F(EditTest, ChineseTextAndPastedTextArriveWithinTheRules) {
   ASSERT_TRUE(BringToFront(wnd.GetHWND()));
   CEdit* name = EditOf(wnd, "edt_name");
   StartTyping(name);
@@ -81,6 +81,14 @@ TEST_F(EditTest, ChineseTextArrivesWholeAndCountsAsCharacters) {
   ASSERT_TRUE(PumpUntil([&] { return name->GetText().size() >= 6; }));
   PumpFor(50);
   EXPECT_EQ(name->GetText(), "中文输");  // three characters, six bytes
+
+  // Pasting into a digits-only box keeps the digits, up to its limit.
+  CEdit* phone = EditOf(wnd, "edt_phone");
+  StartTyping(phone);
+  ASSERT_TRUE(SetClipboardText("400-800 12ab 34567890"));
+  PressKey('V', VK_CONTROL);
+  ASSERT_TRUE(PumpUntil([&] { return !phone->GetText().empty(); }));
+  EXPECT_EQ(phone->GetText(), "40080012345");
 
   // A read-only box takes the focus but no text.
   CEdit* readOnly = EditOf(wnd, "edt_ro");
