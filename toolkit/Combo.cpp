@@ -22,7 +22,12 @@ class CComboDrop : public CPopupWnd {
     auto* list = dynamic_cast<CList*>(m_pm.GetRoot());
     const int index = list ? list->GetItemIndex(msg.sender) : -1;
     Close(IDCANCEL);
-    if (index >= 0) m_combo.SelectItem(index);
+    // The choice is made once this click has been handled: whoever hears of it may take the box
+    // away, and this popup with it.
+    CPaintManager* owner = m_combo.GetManager();
+    if (index >= 0 && owner) {
+      owner->PostToControl(&m_combo, [index](CControl& combo) { static_cast<CCombo&>(combo).SelectItem(index); });
+    }
   }
 
  private:

@@ -3,6 +3,8 @@
 // and report when they have settled.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "AnimationTabLayout.h"
 #include "Combo.h"
 #include "InputSupport.h"
@@ -30,8 +32,10 @@ const char kLayout[] = u8R"(<Window size="320,200">
 // Notifications with their values: "type:sender:wParam:lParam".
 struct Recorder : INotifyUI {
   std::vector<std::string> seen;
+  std::function<void(UiNotification&)> also;
   void Notify(UiNotification& msg) override {
     if (msg.type == "windowinit") return;
+    if (also) also(msg);
     seen.push_back(msg.type + ":" + (msg.sender ? msg.sender->GetName() : "") + ":" + std::to_string(msg.wParam) +
                    ":" + std::to_string(static_cast<int>(msg.lParam)));
   }
@@ -102,8 +106,7 @@ TEST_F(ComboTabTest, TheDropDownListChoosesAndClosesByEscapeOrAPressOnTheBox) {
   // A click on the second entry chooses it and closes the list.
   const UiRect entry = list->GetItemAt(1)->GetPos();
   ClickAt(drop->GetHWND(), (entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2);
-  ASSERT_TRUE(PumpUntil([&] { return !combo->IsDropped(); }));
-  EXPECT_EQ(combo->GetCurSel(), 1);
+  ASSERT_TRUE(PumpUntil([&] { return !combo->IsDropped() && combo->GetCurSel() == 1; }));
   EXPECT_EQ(recorder.seen, std::vector<std::string>{"itemselect:pdf_comboSavePath:1:0"});
 
   // Escape closes it without a choice.
@@ -121,6 +124,20 @@ TEST_F(ComboTabTest, TheDropDownListChoosesAndClosesByEscapeOrAPressOnTheBox) {
   PumpFor(50);
   EXPECT_FALSE(combo->IsDropped());
   EXPECT_EQ(recorder.seen.size(), 1u);
+
+  // Whoever hears the choice may take the box away, drop-down and all.
+  recorder.also = [&](UiNotification& msg) {
+    if (msg.type == "itemselect") static_cast<CContainer*>(combo->GetParent())->Remove(combo);
+  };
+  ClickCombo();
+  ASSERT_TRUE(combo->IsDropped());
+  HWND dropWnd = combo->GetDropDown()->GetHWND();
+  auto* entries = static_cast<CList*>(combo->GetDropDown()->GetPaintManager().GetRoot());
+  const UiRect first = entries->GetItemAt(0)->GetPos();
+  ClickAt(dropWnd, (first.left + first.right) / 2, (first.top + first.bottom) / 2);
+  ASSERT_TRUE(PumpUntil([&] { return wnd.Find("pdf_comboSavePath") == nullptr; }));
+  EXPECT_FALSE(IsWindow(dropWnd));
+  EXPECT_EQ(recorder.seen.back(), "itemselect:pdf_comboSavePath:0:1");
 }
 
 TEST_F(ComboTabTest, AnimatedTabSlidesThePageInAndReportsWhenItHasSettled) {
