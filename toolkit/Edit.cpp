@@ -109,7 +109,13 @@ void CEdit::OnNativeChange() {
   if (ruled != text) m_native->SetText(ruled);
   if (ruled == GetText()) return;
   CLabel::SetText(ruled);
-  Notify("textchanged");
+  NotifyLater("textchanged");
+}
+
+// Sent from inside the system edit's own messages: a receiver that takes the box away (closing
+// its dialog on Enter) must do so after they are over.
+void CEdit::NotifyLater(const char* type) {
+  if (m_manager) m_manager->SendNotify(this, type, 0, 0, true);
 }
 
 void CEdit::OnNativeFocusLost() {
@@ -120,7 +126,7 @@ void CEdit::OnNativeFocusLost() {
 
 void CEdit::OnNativeKey(WPARAM key) {
   if (key == VK_RETURN) {
-    Notify("return");
+    NotifyLater("return");
   } else if (key == VK_TAB && m_native) {
     // The window's own Tab handling moves the focus to the next control.
     ::SendMessageA(m_native->Parent(), WM_KEYDOWN, VK_TAB, 0);

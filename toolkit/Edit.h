@@ -57,6 +57,7 @@ class CEdit : public CLabel {
   void OnNativeChange();
   void OnNativeFocusLost();
   void OnNativeKey(WPARAM key);
+  void NotifyLater(const char* type);
   // Options changed: the system edit is made again when next needed.
   void DropNative();
   UiRect EditArea() const;

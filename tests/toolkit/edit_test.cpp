@@ -3,6 +3,7 @@
 // the wheel.
 #include <gtest/gtest.h>
 
+#include "Container.h"
 #include "Edit.h"
 #include "InputSupport.h"
 #include "RichEdit.h"
@@ -96,6 +97,20 @@ TEST_F(EditTest, ChineseTextAndPastedTextArriveWithinTheRules) {
   TypeKeys("x1");
   PumpFor(100);
   EXPECT_EQ(readOnly->GetText(), "只读");
+
+  // Enter is reported once the key has been handled, so the box may be taken away on it.
+  struct RemoveOnReturn : INotifyUI {
+    void Notify(UiNotification& msg) override {
+      if (msg.type == "return") static_cast<CContainer*>(msg.sender->GetParent())->Remove(msg.sender);
+    }
+  } remover;
+  wnd.GetPaintManager().AddNotifier(&remover);
+  StartTyping(name);
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return wnd.Find("edt_name") == nullptr; }));
+  PumpFor(50);
+  EXPECT_EQ(wnd.log.back(), "return:edt_name");
+  wnd.GetPaintManager().RemoveNotifier(&remover);
 }
 
 TEST_F(EditTest, HintsShowOnlyWhileEmptyAndCodeObeysTheRulesToo) {
